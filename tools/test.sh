@@ -14,7 +14,9 @@ ctest --preset native
 # unprivileged user, in a build folder that user can reach.
 tester=aelang-tester
 windows_build=$PWD/build/windows
-run_windows_tests() { xvfb-run -a ctest --test-dir "$windows_build" --output-on-failure; }
+run_windows_tests() {
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$windows_build" --output-on-failure
+}
 if [ "$(id -u)" -eq 0 ]; then
   id "$tester" >/dev/null 2>&1 || useradd --create-home --shell /usr/sbin/nologin "$tester"
   if ! runuser -u "$tester" -- test -x "$PWD"; then
