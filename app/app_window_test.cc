@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
+#include "app/control_ids.h"
 #include "app/remote_control.h"
 #include "app/skin.h"
 #include "langswitch/shortcut_for_tests.h"
@@ -103,7 +106,6 @@ TEST(ProgramFile, CarriesOneIconOf32By32At32Bits) {
     EXPECT_EQ(icons->width, 32);
     EXPECT_EQ(icons->height, 32);
     EXPECT_EQ(icons->bitsPerPixel, 32);
-    FreeLibrary(program);
 }
 
 TEST_F(AppWindowTest, DroppedShortcutAndClicksSwitchTheConfiguration) {
@@ -144,6 +146,24 @@ TEST_F(AppWindowTest, TwoFilesAreOneEventAndTextIsRefused) {
 TEST_F(AppWindowTest, EscClosesTheWindowAndTheProgramEndsWithZero) {
     ASSERT_TRUE(remote::BringToFront(program_.window()));
     remote::PressKey(VK_ESCAPE);
+    EXPECT_EQ(program_.ExitCode(), DWORD{0});
+}
+
+TEST_F(AppWindowTest, SpaceClicksTheButtonTabFocused) {
+    ASSERT_TRUE(remote::BringToFront(program_.window()));
+    remote::PressKey(VK_TAB);
+    remote::PressKey(VK_SPACE);
+    EXPECT_EQ(program_.TextOnce(Control::标签EX3, L"未成功获取路径"), L"未成功获取路径")
+        << "a click before any drop";
+    EXPECT_EQ(folder_.Read(kConfig), kChinese);
+}
+
+TEST_F(AppWindowTest, TitleBarButtonsMinimiseAndClose) {
+    ClickWithMouse(GetDlgItem(program_.window(), kMinimiseButtonId));
+    EXPECT_TRUE(remote::Eventually([&] { return IsIconic(program_.window()) != 0; }));
+    ShowWindow(program_.window(), SW_RESTORE);
+    EXPECT_TRUE(remote::Eventually([&] { return IsIconic(program_.window()) == 0; }));
+    ClickWithMouse(GetDlgItem(program_.window(), kCloseButtonId));
     EXPECT_EQ(program_.ExitCode(), DWORD{0});
 }
 

@@ -60,8 +60,8 @@ bool MainWindow::CreateHidden() {
     const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
     // The taskbar button shows the window text, so it carries the frame's title.
     if (!CreateWindowAs(WS_EX_APPWINDOW, WS_POPUP | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                        skin::WideText(Utf16("AE切换中英文")).c_str(), left, top, kWidth, kHeight,
-                        nullptr, 0)) {
+                        skin::WideText(Utf16("AE切换中英文")).c_str(),
+                        Place(left, top, kWidth, kHeight), nullptr, 0)) {
         return false;
     }
     RECT actual{};
@@ -115,16 +115,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE:
             NoteWindowCreated();
             return 0;
-        case WM_PAINT: {
-            const PaintDC dc(hwnd());
-            PaintContent(dc.get());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            PaintContent(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_NCHITTEST:
             return OnNcHitTest(lParam);
         case WM_NCLBUTTONDBLCLK:

@@ -29,12 +29,12 @@ class MainWindow : public WindowBase<MainWindow>, public text::ControlTexts {
     [[nodiscard]] text::ByteBuffer ReadButtonCaption(text::Control button) const override;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void PaintContent(HDC dc) const;
 
   private:
     bool CreateHidden();
     bool CreateControls();
     void OnMainWindowCreated();
-    void PaintContent(HDC dc) const;
     void OnCommand(int id);
     void OnKeyDown(WPARAM key);
     [[nodiscard]] LRESULT OnNcHitTest(LPARAM point);

@@ -12,18 +12,6 @@
 namespace app::remote {
 namespace {
 
-constexpr DWORD kPatience = 20000;  // ms: how long a step may take under a busy Wine
-constexpr DWORD kPoll = 50;
-
-// Polls `done` until it holds or patience runs out; tells which.
-template <class Condition>
-bool Eventually(Condition done) {
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < kPatience; Sleep(kPoll)) {
-        if (done()) return true;
-    }
-    return done();
-}
-
 HWND FindWindowOf(DWORD processId) {
     struct Search {
         DWORD processId;

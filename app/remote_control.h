@@ -14,6 +14,18 @@
 
 namespace app::remote {
 
+inline constexpr DWORD kPatience = 20000;  // ms: how long a step may take under a busy Wine
+
+// Polls `done` until it holds or patience runs out; tells which.
+template <class Condition>
+bool Eventually(Condition done) {
+    constexpr DWORD kPoll = 50;
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < kPatience; Sleep(kPoll)) {
+        if (done()) return true;
+    }
+    return done();
+}
+
 // The folder of the running executable, ending in a backslash; AeLangSwitch.exe stands there.
 std::string ProgramFolder();
 

@@ -19,22 +19,11 @@ bool SkinButton::Create(HWND parent, int id, const RECT& place,
                         const text::ByteBuffer& captionUtf16, HFONT font) {
     font_ = font;
     const DWORD style = WS_CHILD | WS_VISIBLE | (TakesFocus() ? WS_TABSTOP : 0);
-    return CreateWindowAs(0, style, skin::WideText(captionUtf16).c_str(), place.left, place.top,
-                          place.right - place.left, place.bottom - place.top, parent, id);
+    return CreateWindowAs(0, style, skin::WideText(captionUtf16).c_str(), place, parent, id);
 }
 
 LRESULT SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: {
-            const PaintDC dc(hwnd());
-            Paint(dc.get());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_MOUSEMOVE:
             OnMouseMove(lParam);
             return 0;
@@ -85,7 +74,7 @@ COLORREF SkinButton::FaceColour() const {
                     : skin::kTitleBar;
 }
 
-void SkinButton::Paint(HDC dc) {
+void SkinButton::PaintContent(HDC dc) {
     RECT area{};
     GetClientRect(hwnd(), &area);
     if (look_ != ButtonLook::Push) {

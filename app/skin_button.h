@@ -23,8 +23,9 @@ class SkinButton : public WindowBase<SkinButton> {
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    void PaintContent(HDC dc);
+
   private:
-    void Paint(HDC dc);
     void DrawGlyph(HDC dc, const RECT& area) const;
     [[nodiscard]] COLORREF FaceColour() const;
     [[nodiscard]] bool TakesFocus() const noexcept { return look_ == ButtonLook::Push; }

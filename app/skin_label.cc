@@ -10,23 +10,12 @@ namespace app {
 bool SkinLabel::Create(HWND parent, int id, const RECT& place, const text::ByteBuffer& textUtf16,
                        HFONT font) {
     font_ = font;
-    return CreateWindowAs(0, WS_CHILD | WS_VISIBLE, skin::WideText(textUtf16).c_str(), place.left,
-                          place.top, place.right - place.left, place.bottom - place.top, parent,
-                          id);
+    return CreateWindowAs(0, WS_CHILD | WS_VISIBLE, skin::WideText(textUtf16).c_str(), place,
+                          parent, id);
 }
 
 LRESULT SkinLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: {
-            const PaintDC dc(hwnd());
-            Paint(dc.get());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_SETTEXT: {
             const LRESULT result = Default(message, wParam, lParam);
             InvalidateRect(hwnd(), nullptr, FALSE);
@@ -37,7 +26,7 @@ LRESULT SkinLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Default(message, wParam, lParam);
 }
 
-void SkinLabel::Paint(HDC dc) {
+void SkinLabel::PaintContent(HDC dc) {
     constexpr int kMargin = 6;  // keeps a long path off the window's border
     RECT area{};
     GetClientRect(hwnd(), &area);

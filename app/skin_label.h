@@ -19,9 +19,9 @@ class SkinLabel : public WindowBase<SkinLabel> {
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-  private:
-    void Paint(HDC dc);
+    void PaintContent(HDC dc);
 
+  private:
     HFONT font_ = nullptr;
 };
 

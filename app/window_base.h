@@ -1,9 +1,13 @@
 // One window procedure per window class: it takes the C++ object from CREATESTRUCT at
 // WM_NCCREATE, keeps it in GWLP_USERDATA and hands every message to Derived::HandleMessage.
-// Derived names its class in kClassName and outlives its window.
+// WM_PAINT and WM_PRINTCLIENT both draw through Derived::PaintContent(HDC), which paints the
+// whole client area, so there is no background to erase. Derived names its class in
+// kClassName and outlives its window.
 #pragma once
 
 #include <windows.h>
+
+#include "app/win32_owners.h"
 
 namespace app {
 
@@ -29,10 +33,11 @@ class WindowBase {
     }
 
   protected:
-    bool CreateWindowAs(DWORD exStyle, DWORD style, const wchar_t* text, int x, int y, int width,
-                        int height, HWND parent, int id) {
-        return CreateWindowExW(exStyle, Derived::kClassName, text, style, x, y, width, height,
-                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    bool CreateWindowAs(DWORD exStyle, DWORD style, const wchar_t* text, const RECT& place,
+                        HWND parent, int id) {
+        return CreateWindowExW(exStyle, Derived::kClassName, text, style, place.left, place.top,
+                               place.right - place.left, place.bottom - place.top, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), this) != nullptr;
     }
 
@@ -50,6 +55,16 @@ class WindowBase {
         }
         auto* self = reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+        switch (message) {
+            case WM_PAINT:
+                self->PaintContent(PaintDC(hwnd).get());
+                return 0;
+            case WM_PRINTCLIENT:
+                self->PaintContent(reinterpret_cast<HDC>(wParam));
+                return 0;
+            case WM_ERASEBKGND:
+                return 1;
+        }
         const LRESULT result = self->HandleMessage(message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

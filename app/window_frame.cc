@@ -1,5 +1,6 @@
 #include "app/window_frame.h"
 
+#include "app/control_ids.h"
 #include "app/skin.h"
 #include "text/code_page.h"
 
@@ -10,8 +11,6 @@ constexpr int kTitleBarHeight = 36;
 constexpr int kCaptionButtonSize = 30;
 constexpr int kCaptionButtonInset = 3;
 constexpr int kTitleLeft = 12;
-constexpr int kCloseId = 901;
-constexpr int kMinimiseId = 902;
 constexpr const char* kTitle = "AE切换中英文";
 
 RECT CaptionButtonPlace(HWND window, int fromRight) {
@@ -28,8 +27,9 @@ bool WindowFrame::Create(HWND window, HFONT titleFont) {
     window_ = window;
     titleFont_ = titleFont;
     const text::ByteBuffer none = text::TextToUtf16Buffer("");
-    return close_.Create(window, kCloseId, CaptionButtonPlace(window, 0), none, nullptr) &&
-           minimise_.Create(window, kMinimiseId, CaptionButtonPlace(window, 1), none, nullptr);
+    return close_.Create(window, kCloseButtonId, CaptionButtonPlace(window, 0), none, nullptr) &&
+           minimise_.Create(window, kMinimiseButtonId, CaptionButtonPlace(window, 1), none,
+                            nullptr);
 }
 
 void WindowFrame::Paint(HDC dc, const RECT& client) const {
@@ -60,10 +60,10 @@ LRESULT WindowFrame::HitTest(POINT client) const {
 
 bool WindowFrame::HandleCommand(int id) const {
     switch (id) {
-        case kCloseId:
+        case kCloseButtonId:
             PostMessageW(window_, WM_CLOSE, 0, 0);
             return true;
-        case kMinimiseId:
+        case kMinimiseButtonId:
             ShowWindow(window_, SW_MINIMIZE);
             return true;
     }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "langswitch/handlers.h"
 #include "langswitch/shortcut.h"
 #include "langswitch/shortcut_for_tests.h"
@@ -65,43 +67,44 @@ class FakeWindow : public text::ControlTexts {
     ByteText statusLine;
 };
 
-TEST_F(ShortcutTest, DoubleByteFileNameWithBackslashTrailIsCutAtTheRealBackslash) {
+// An install folder AE with a Chinese configuration, its shortcut dropped on a fake window.
+class DropTest : public ShortcutTest {
+  protected:
+    void DropShortcutTo(const char* target, const char* arguments = "") {
+        folder_.Write(std::string("AE\\") + target, "MZ");
+        folder_.Write("AE\\AMT\\application.xml", "zh_CN");
+        ASSERT_TRUE(MakeShortcut(folder_.Path("ae.lnk"), folder_.Path(std::string("AE\\") + target),
+                                 arguments));
+        OnShortcutDropped(state_, window_, folder_.Path("ae.lnk"));
+    }
+    AppState state_;
+    FakeWindow window_;
+};
+
+TEST_F(DropTest, DoubleByteFileNameWithBackslashTrailIsCutAtTheRealBackslash) {
     // 淺 is 9C 5C in code page 936: its trail byte is the backslash's.
-    folder_.Write("AE\\淺.exe", "MZ");
-    folder_.Write("AE\\AMT\\application.xml", "zh_CN");
-    ASSERT_TRUE(MakeShortcut(folder_.Path("ae.lnk"), folder_.Path("AE\\淺.exe")));
-    AppState state;
-    FakeWindow window;
-    OnShortcutDropped(state, window, folder_.Path("ae.lnk"));
-    EXPECT_EQ(state.targetFileName, ByteText("淺.exe"));
-    EXPECT_EQ(state.installFolder, folder_.Path("AE\\"));
-    EXPECT_EQ(window.statusLine, ByteText("当前版本：中文版"));
+    DropShortcutTo("淺.exe");
+    EXPECT_EQ(state_.targetFileName, ByteText("淺.exe"));
+    EXPECT_EQ(state_.installFolder, folder_.Path("AE\\"));
+    EXPECT_EQ(window_.statusLine, ByteText("当前版本：中文版"));
 }
 
-TEST_F(ShortcutTest, ArgumentWithABackslashMovesTheCut) {
-    folder_.Write("AE\\AfterFX.exe", "MZ");
-    ASSERT_TRUE(MakeShortcut(folder_.Path("ae.lnk"), folder_.Path("AE\\AfterFX.exe"), "-x C:\\y"));
-    AppState state;
-    FakeWindow window;
-    OnShortcutDropped(state, window, folder_.Path("ae.lnk"));
-    EXPECT_EQ(state.targetFileName, ByteText("y"));
-    EXPECT_EQ(state.installFolder, text::ConcatText(folder_.Path("AE\\AfterFX.exe"), " -x C:\\"));
+TEST_F(DropTest, ArgumentWithABackslashMovesTheCut) {
+    DropShortcutTo("AfterFX.exe", "-x C:\\y");
+    EXPECT_EQ(state_.targetFileName, ByteText("y"));
+    EXPECT_EQ(state_.installFolder, text::ConcatText(folder_.Path("AE\\AfterFX.exe"), " -x C:\\"));
+    EXPECT_EQ(window_.statusLine, ByteText("未成功获取路径"));
 }
 
-TEST_F(ShortcutTest, SwitchOnAFileHeldOpenSaysItIsInUse) {
-    folder_.Write("AE\\AfterFX.exe", "MZ");
-    folder_.Write("AE\\AMT\\application.xml", "zh_CN");
-    ASSERT_TRUE(MakeShortcut(folder_.Path("ae.lnk"), folder_.Path("AE\\AfterFX.exe")));
-    AppState state;
-    FakeWindow window;
-    OnShortcutDropped(state, window, folder_.Path("ae.lnk"));
+TEST_F(DropTest, SwitchOnAFileHeldOpenSaysItIsInUse) {
+    DropShortcutTo("AfterFX.exe");
     const text::FileHandle held(CreateFileA(folder_.Path("AE\\AMT\\application.xml").c_str(),
                                             GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                             nullptr));
     ASSERT_TRUE(held.valid());
-    OnSwitchToEnglish(state, window);
-    EXPECT_EQ(window.statusLine, ByteText("修改失败！文件被占用"));
+    OnSwitchToEnglish(state_, window_);
+    EXPECT_EQ(window_.statusLine, ByteText("修改失败！文件被占用"));
     EXPECT_EQ(folder_.Read("AE\\AMT\\application.xml"), "zh_CN");
 }
 

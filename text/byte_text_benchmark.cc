@@ -1,6 +1,7 @@
 // The scans on a configuration-sized text and on 16 MiB of mixed GBK text, next to memchr and
-// std::string_view::find over the same bytes as the reference. Run the optimised build:
-//   cmake --preset benchmark && cmake --build --preset benchmark && build/benchmark/text/text_benchmark
+// std::string_view::find over the same bytes as the reference. Measure the optimised build:
+//   cmake --preset benchmark && cmake --build --preset benchmark
+//   build/benchmark/text/text_benchmark
 #include <benchmark/benchmark.h>
 
 #include <cstring>
