@@ -1,5 +1,9 @@
 #include "text/allocation.h"
 
+#include <cstdint>
+#include <limits>
+#include <new>
+
 namespace text {
 namespace {
 
@@ -18,6 +22,16 @@ AllocationFailureTolerated::~AllocationFailureTolerated() {
 
 bool IsAllocationFailureTolerated() noexcept {
     return toleratedDepth > 0;
+}
+
+ByteBuffer BufferForFileOfSize(long long size) {
+    if (size <= 0 || size > std::numeric_limits<std::int32_t>::max()) return {};
+    try {
+        const AllocationFailureTolerated tolerated;
+        return ByteBuffer(static_cast<size_t>(size));
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
 }
 
 }  // namespace text

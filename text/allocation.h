@@ -2,6 +2,8 @@
 // there the allocation throws std::bad_alloc, for code whose answer to that is an empty result.
 #pragma once
 
+#include "text/byte_text.h"
+
 namespace text {
 
 class AllocationFailureTolerated {
@@ -13,5 +15,9 @@ class AllocationFailureTolerated {
 };
 
 [[nodiscard]] bool IsAllocationFailureTolerated() noexcept;
+
+// Room for a whole file of `size` bytes; empty when the size is no positive signed 32-bit
+// count or the memory is not to be had.
+[[nodiscard]] ByteBuffer BufferForFileOfSize(long long size);
 
 }  // namespace text

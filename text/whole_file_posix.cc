@@ -5,9 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
-#include <limits>
-#include <new>
 #include <string>
 #include <utility>
 
@@ -62,15 +59,8 @@ ByteBuffer ReadWholeFile(const ByteText& path) {
     Descriptor file(::open(PosixPath(path).c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status {};
     if (!file.valid() || ::fstat(file.get(), &status) != 0) return {};
-    if (status.st_size <= 0 || status.st_size > std::numeric_limits<std::int32_t>::max()) return {};
-
-    ByteBuffer contents;
-    try {
-        AllocationFailureTolerated tolerated;
-        contents.resize(static_cast<size_t>(status.st_size));
-    } catch (const std::bad_alloc&) {
-        return {};
-    }
+    ByteBuffer contents = BufferForFileOfSize(status.st_size);
+    if (contents.empty()) return {};
     const ssize_t read = ::read(file.get(), contents.data(), contents.size());
     if (read < 0) return {};
     contents.resize(static_cast<size_t>(read));

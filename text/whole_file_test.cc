@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "text/allocation.h"
 #include "text/test_support.h"
 
 namespace text {
@@ -59,6 +60,14 @@ TEST(WriteWholeFile, FailsWithoutDamagingTheTarget) {
     EXPECT_EQ(folder.Read("locked.xml"), kConfig);
     EXPECT_EQ(folder.Read("config.xml"), kConfig);
     EXPECT_EQ(folder.EntryCount(), 2) << "the temporary file of the failed replace is removed";
+}
+
+TEST(BufferForFileOfSize, TakesOnlyPositive32BitSizes) {
+    EXPECT_EQ(BufferForFileOfSize(0), ByteBuffer());
+    EXPECT_EQ(BufferForFileOfSize(-1), ByteBuffer());
+    EXPECT_EQ(BufferForFileOfSize(1LL << 31), ByteBuffer()) << "2 GiB and more";
+    EXPECT_EQ(BufferForFileOfSize(1LL << 32 | 3), ByteBuffer()) << "not cut to its low 32 bits";
+    EXPECT_EQ(BufferForFileOfSize(3), ByteBuffer(3, 0));
 }
 
 }  // namespace

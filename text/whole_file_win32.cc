@@ -1,8 +1,5 @@
 #include <windows.h>
 
-#include <cstdint>
-#include <limits>
-#include <new>
 #include <string>
 
 #include "text/allocation.h"
@@ -67,15 +64,8 @@ ByteBuffer ReadWholeFile(const ByteText& path) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file.valid() || !GetFileSizeEx(file.get(), &size)) return {};
-    if (size.QuadPart <= 0 || size.QuadPart > std::numeric_limits<std::int32_t>::max()) return {};
-
-    ByteBuffer contents;
-    try {
-        AllocationFailureTolerated tolerated;
-        contents.resize(static_cast<size_t>(size.QuadPart));
-    } catch (const std::bad_alloc&) {
-        return {};
-    }
+    ByteBuffer contents = BufferForFileOfSize(size.QuadPart);
+    if (contents.empty()) return {};
     DWORD read = 0;
     if (!ReadFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &read,
                   nullptr)) {
