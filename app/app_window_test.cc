@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "app/control_ids.h"
 #include "app/remote_control.h"
@@ -108,6 +109,32 @@ TEST(ProgramFile, CarriesOneIconOf32By32At32Bits) {
     EXPECT_EQ(icons->bitsPerPixel, 32);
 }
 
+TEST(ProgramFile, CarriesTheVersionStringsInSimplifiedChinese) {
+    const std::string program = ProgramFolder() + "AeLangSwitch.exe";
+    std::vector<char> info(GetFileVersionInfoSizeA(program.c_str(), nullptr));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(
+        GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    const auto stringValue = [&](const std::string& name) {
+        char* value = nullptr;
+        UINT length = 0;
+        const std::string key = "\\StringFileInfo\\080404B0\\" + name;
+        VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length);
+        return std::string(value ? value : "(missing)");
+    };
+    EXPECT_EQ(stringValue("FileVersion"), "1.0.0.0");
+    EXPECT_EQ(stringValue("ProductVersion"), "1.0.0.0");
+    EXPECT_EQ(stringValue("FileDescription"), "@Varnok");
+    EXPECT_EQ(stringValue("ProductName"), "@Varnok");
+    EXPECT_EQ(stringValue("Comments"), "@Varnok");
+    EXPECT_EQ(stringValue("CompanyName"), "Varnok");
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, DWORD{0x00010000});
+    EXPECT_EQ(fixed->dwFileVersionLS, DWORD{0});
+}
+
 TEST_F(AppWindowTest, DroppedShortcutAndClicksSwitchTheConfiguration) {
     DropShortcut();
     EXPECT_EQ(program_.TextOnce(Control::标签EX3, L"当前版本：中文版"), L"当前版本：中文版");
@@ -136,6 +163,7 @@ TEST_F(AppWindowTest, DroppedShortcutAndClicksSwitchTheConfiguration) {
 TEST_F(AppWindowTest, TwoFilesAreOneEventAndTextIsRefused) {
     DataObject text = DataObject::Text("zh_CN");
     EXPECT_EQ(DragOnto(program_.window(), text), DWORD{DROPEFFECT_NONE});
+    EXPECT_EQ(program_.Text(Control::标签EX3), L"转换结果") << "text raises no got-file event";
     DataObject twoFiles = DataObject::Files({Wide(Shortcut()), Wide(Shortcut())});
     EXPECT_NE(DragOnto(program_.window(), twoFiles), DWORD{DROPEFFECT_NONE});
     // The list of two resolves to nothing, and nothing is loaded from it.
