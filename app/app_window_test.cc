@@ -14,7 +14,6 @@
 #include "app/remote_control.h"
 #include "app/skin.h"
 #include "langswitch/shortcut_for_tests.h"
-#include "text/code_page.h"
 #include "text/test_support.h"
 
 namespace app {
@@ -32,7 +31,7 @@ constexpr int kWidth = 248;
 constexpr int kHeight = 292;
 
 std::wstring Wide(const ByteText& ansi) {
-    return skin::WideText(text::TextToUtf16Buffer(ansi));
+    return skin::WideFromAnsi(ansi);
 }
 
 constexpr const char* kChinese = "<Data key=\"installedLanguages\">zh_CN</Data>\r\n";

@@ -15,7 +15,6 @@
 #include "app/remote_control.h"
 #include "app/skin.h"
 #include "langswitch/shortcut_for_tests.h"
-#include "text/code_page.h"
 
 namespace {
 
@@ -58,7 +57,7 @@ void Print(const std::wstring& wide) {
 }
 
 std::wstring Wide(const std::string& ansi) {
-    return app::skin::WideText(text::TextToUtf16Buffer(text::ByteText(ansi)));
+    return app::skin::WideFromAnsi(text::ByteText(ansi));
 }
 
 int Install() {

@@ -60,8 +60,8 @@ bool MainWindow::CreateHidden() {
     const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
     // The taskbar button shows the window text, so it carries the frame's title.
     if (!CreateWindowAs(WS_EX_APPWINDOW, WS_POPUP | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                        skin::WideText(Utf16("AE切换中英文")).c_str(),
-                        Place(left, top, kWidth, kHeight), nullptr, 0)) {
+                        skin::WideFromAnsi(kWindowTitle).c_str(), Place(left, top, kWidth, kHeight),
+                        nullptr, 0)) {
         return false;
     }
     RECT actual{};

@@ -1,5 +1,7 @@
 #include "app/skin.h"
 
+#include "text/code_page.h"
+
 #include <algorithm>
 #include <cwchar>
 #include <iterator>
@@ -50,6 +52,10 @@ std::wstring WideText(const text::ByteBuffer& utf16) {
     std::wstring wide(utf16.size() / sizeof(wchar_t), L'\0');
     std::copy_n(utf16.begin(), wide.size() * sizeof(wchar_t), reinterpret_cast<char*>(wide.data()));
     return wide.substr(0, wide.find(L'\0'));
+}
+
+std::wstring WideFromAnsi(const text::ByteText& ansi) {
+    return WideText(text::TextToUtf16Buffer(ansi));
 }
 
 text::ByteBuffer WindowTextUtf16(HWND window) {

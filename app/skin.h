@@ -37,6 +37,9 @@ Font MakeFont(int size);
 // UTF-16LE units as a window takes them: those before the first zero unit.
 std::wstring WideText(const text::ByteBuffer& utf16);
 
+// An ANSI text as a window takes it, converted as the labels' texts are.
+std::wstring WideFromAnsi(const text::ByteText& ansi);
+
 // A window's text as UTF-16LE units followed by one zero unit.
 text::ByteBuffer WindowTextUtf16(HWND window);
 

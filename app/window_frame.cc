@@ -11,7 +11,6 @@ constexpr int kTitleBarHeight = 36;
 constexpr int kCaptionButtonSize = 30;
 constexpr int kCaptionButtonInset = 3;
 constexpr int kTitleLeft = 12;
-constexpr const char* kTitle = "AE切换中英文";
 
 RECT CaptionButtonPlace(HWND window, int fromRight) {
     RECT client{};
@@ -40,7 +39,7 @@ void WindowFrame::Paint(HDC dc, const RECT& client) const {
     accent.top = accent.bottom - 2;
     skin::FillSolid(dc, accent, skin::kAccent);
 
-    const std::wstring title = skin::WideText(text::TextToUtf16Buffer(kTitle));
+    const std::wstring title = skin::WideFromAnsi(kWindowTitle);
     RECT titleArea = titleBar;
     titleArea.left = kTitleLeft;
     titleArea.bottom = accent.top;

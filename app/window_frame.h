@@ -9,6 +9,8 @@
 
 namespace app {
 
+inline constexpr const char* kWindowTitle = "AE切换中英文";
+
 class WindowFrame {
   public:
     bool Create(HWND window, HFONT titleFont);

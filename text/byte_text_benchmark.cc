@@ -27,10 +27,13 @@ ByteText MixedGbkText(size_t size) {
     return ByteText(std::move(bytes));
 }
 
+constexpr int64_t kConfigSize = 4 * 1024;
+constexpr int64_t kLargeSize = 16 * 1024 * 1024;
+
 const ByteText& Text(int64_t size) {
-    static const ByteText small = MixedGbkText(4 * 1024);
-    static const ByteText large = MixedGbkText(16 * 1024 * 1024);
-    return size == 4 * 1024 ? small : large;
+    static const ByteText small = MixedGbkText(kConfigSize);
+    static const ByteText large = MixedGbkText(kLargeSize);
+    return size == kConfigSize ? small : large;
 }
 
 void Measured(benchmark::State& state) {
@@ -67,9 +70,6 @@ void BM_Reference_string_view_find(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(bytes.find("zh_HK"));
     Measured(state);
 }
-
-constexpr int64_t kConfigSize = 4 * 1024;
-constexpr int64_t kLargeSize = 16 * 1024 * 1024;
 
 BENCHMARK(BM_FindText)->Arg(kConfigSize)->Arg(kLargeSize);
 BENCHMARK(BM_FindTextReverse)->Arg(kConfigSize)->Arg(kLargeSize);
